@@ -1,0 +1,7 @@
+#include "register_fix.h"
+
+// Arguments are ignored.
+int main()
+{
+    return RunRegisterFix();
+}

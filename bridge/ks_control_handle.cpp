@@ -1,0 +1,3 @@
+#include "ks_control_handle.h"
+
+Microsoft::WRL::ComPtr<IKsControl> g_pKsControl;

@@ -1,0 +1,6 @@
+cmake_minimum_required(VERSION 3.25)
+file(SIZE ${EXE} size)
+message(STATUS "${EXE}: ${size} bytes (limit ${LIMIT})")
+if(size GREATER LIMIT)
+  message(FATAL_ERROR "${EXE} is ${size} bytes, over ${LIMIT}")
+endif()
