@@ -51,6 +51,19 @@ protected:
     FakeDeviceEnumerator enumerator;
 };
 
+TEST_F(DiscoveryTest, SuccessWithoutMonikerEnumeratorReadsAsEmptyCategory)
+{
+    // An enumerator that reports success but hands out nothing is not
+    // dereferenced: it is treated like an empty category.
+    enumerator.noMonikerEnumerator = true;
+    ComPtr<IBaseFilter> filter;
+
+    EXPECT_EQ(AttachFilter(filter.GetAddressOf()), S_FALSE);
+    EXPECT_EQ(filter, nullptr);
+    EXPECT_EQ(TraceMessages(), std::vector<std::string>{"Class not found"});
+    EXPECT_TRUE(enumerator.AllReleased());
+}
+
 TEST_F(DiscoveryTest, EnumeratorCreationFailureIsTracedAndReturned)
 {
     enumerator.createFailure = E_OUTOFMEMORY;

@@ -202,7 +202,7 @@ STDMETHODIMP FakeDeviceEnumerator::CreateClassEnumerator(REFCLSID category, IEnu
     requestedCategory = category;
     requestedFlags = flags;
     *monikers = nullptr;
-    if (classEnumeratorResult != S_OK) {
+    if (classEnumeratorResult != S_OK || noMonikerEnumerator) {
         return classEnumeratorResult;
     }
     list_->Reset();

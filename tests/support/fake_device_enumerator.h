@@ -37,6 +37,7 @@ public:
 
     HRESULT createFailure = S_OK;            // CoCreateInstance answers this
     HRESULT classEnumeratorResult = S_OK;    // failure, S_FALSE or S_OK
+    bool noMonikerEnumerator = false;        // S_OK without an enumerator
 
     void Add(const FakeDevice& device);
     // Drops the scripted devices; their monikers and bags must be released.
