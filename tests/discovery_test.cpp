@@ -95,7 +95,7 @@ TEST_F(DiscoveryTest, ClassEnumeratorResultsOtherThanOk)
     }
 }
 
-struct DeviceSpec {
+struct ScriptedDevice {
     std::wstring name;
     int filter;  // 1 or 2: which of the test's filters it binds to
     NameKind nameKind = NameKind::String;
@@ -105,7 +105,7 @@ struct DeviceSpec {
 
 struct SearchCase {
     const char* name;
-    std::vector<DeviceSpec> devices;
+    std::vector<ScriptedDevice> devices;
     HRESULT expected;
     int foundFilter;  // 1 or 2, or 0 for none
     std::vector<std::string> traceMessages;
@@ -119,13 +119,13 @@ protected:
 TEST_P(SearchTest, FindsFirstMatchingDeviceThatBindsAndReleasesEverything)
 {
     const SearchCase& c = GetParam();
-    for (const DeviceSpec& spec : c.devices) {
+    for (const ScriptedDevice& scripted : c.devices) {
         FakeDevice device;
-        device.name = spec.name;
-        device.nameKind = spec.nameKind;
-        device.storageFails = spec.storageFails;
-        device.bindFails = spec.bindFails;
-        device.filter = &filters[spec.filter - 1];
+        device.name = scripted.name;
+        device.nameKind = scripted.nameKind;
+        device.storageFails = scripted.storageFails;
+        device.bindFails = scripted.bindFails;
+        device.filter = &filters[scripted.filter - 1];
         enumerator.Add(device);
     }
     IBaseFilter* found = nullptr;

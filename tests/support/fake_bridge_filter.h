@@ -4,7 +4,7 @@
 // the test scripted a result for that call.
 #pragma once
 
-#include "com_object.h"
+#include "fake_references.h"
 #include "inert_base_filter.h"
 #include "memory_card_model.h"
 

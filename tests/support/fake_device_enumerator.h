@@ -3,7 +3,7 @@
 // through CoCreateInstance like the real one.
 #pragma once
 
-#include "com_object.h"
+#include "fake_references.h"
 #include "fake_bridge_filter.h"
 
 #include <windows.h>
