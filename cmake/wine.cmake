@@ -30,15 +30,14 @@ endif()
 
 set(WINE_PREFIX ${PROJECT_BINARY_DIR}/wineprefix)
 set(WINE_ENV ${PROJECT_BINARY_DIR}/wine-env)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-env.in ${WINE_ENV} @ONLY
-  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-prefix.in ${PROJECT_BINARY_DIR}/wine-prefix @ONLY
-  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-foreach(_script wine-start wine-stop)
+set(WINE_RUN ${PROJECT_BINARY_DIR}/wine-run)
+# wine-env: the prefix's environment; wine-run: a Windows program in it;
+# wine-prefix, wine-start, wine-stop: create the prefix, start and stop its server.
+foreach(_script wine-env wine-run wine-prefix wine-start wine-stop)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/${_script}.in ${PROJECT_BINARY_DIR}/${_script} @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 endforeach()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_ENV} ${WINE_LOADER})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_RUN})
 
 add_custom_command(OUTPUT ${WINE_PREFIX}/.complete
   COMMAND ${PROJECT_BINARY_DIR}/wine-prefix

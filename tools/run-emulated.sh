@@ -27,7 +27,7 @@ cmake --build "$tree" --target halvenor-fix halvenor-emu wine_prefix >/dev/null
 
 trap '"$tree/wine-stop" >/dev/null 2>&1 || true' EXIT
 "$tree/wine-start"
-wine() { (cd "$tree" && ./wine-env "$(sed -n 's/^WINE_LOADER:FILEPATH=//p' CMakeCache.txt)" "$@"); }
+wine() { (cd "$tree" && ./wine-run "$@"); }
 
 if [ "${1:-}" = reset ]; then
     wine reg delete 'HKCU\Software\Halvenor\HD Emulator' /f >/dev/null 2>&1 || true

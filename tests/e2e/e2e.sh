@@ -2,14 +2,14 @@
 # End-to-end cases: the real halvenor-fix.exe, run as its own process under
 # Wine against the emulated card registered in the build tree's prefix.
 #
-#   e2e.sh <build-dir> <wine-env> <wine-loader> <case>
+#   e2e.sh <build-dir> <case>
 set -u
-build=$1 env=$2 loader=$3 case=$4
+build=$1 case=$2
 out="$build/tests/e2e/out/$case"
 mkdir -p "$out"
 failures=0
 
-wine() { (cd "$build" && "$env" "$loader" "$@"); }
+wine() { (cd "$build" && ./wine-run "$@"); }
 state_key='HKCU\Software\Halvenor\HD Emulator'
 instance_key='HKCR\CLSID\{CC7BFB46-F175-11D1-A392-00E0291F3959}\Instance\{5B1C7A3E-2F4D-4E8A-9C61-7D0E3A9B4F21}'
 
